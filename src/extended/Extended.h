@@ -39,6 +39,7 @@ class Extended {
   friend bool operator==(Extended a, Extended b) { return a.value_ == b.value_; }
   friend std::partial_ordering operator<=>(Extended a, Extended b) { return a.value_ <=> b.value_; }
 
+  bool IsZero() const { return value_ == 0; }
   Extended Abs() const { return Raw(value_ < 0 ? -value_ : value_); }
 
  private:
