@@ -33,12 +33,12 @@ QFont Tahoma(int pixelSize, bool bold = false) {
 
 // The blue ground that the layout control paints behind its panels.
 class TLayoutControl : public QWidget {
-public:
+ public:
   explicit TLayoutControl(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("lcCalculator"));
   }
 
-protected:
+ protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     QLinearGradient ground(0, 0, 0, height());
@@ -91,8 +91,8 @@ void AddRows(TLayoutGroup* block, QVBoxLayout* layout, const Row* rows, int coun
   const QFont captionFont = Tahoma(11);
   int captionWidth = 0;
   for (int i = 0; i < count; ++i)
-    captionWidth = std::max(captionWidth,
-                            QFontMetrics(captionFont).horizontalAdvance(rows[i].caption));
+    captionWidth =
+        std::max(captionWidth, QFontMetrics(captionFont).horizontalAdvance(rows[i].caption));
   for (int i = 0; i < count; ++i) {
     auto* item = new QWidget(block);
     item->setObjectName(rows[i].item);
@@ -165,8 +165,8 @@ void TNVCalcForm::BuildLayout() {
   client->setContentsMargins(0, 0, 0, 0);
   client->addWidget(lcCalculator);
 
-  lcCalculatorGroup_Root = new TLayoutGroup(QStringLiteral("lcCalculatorGroup_Root"), false,
-                                            lcCalculator);
+  lcCalculatorGroup_Root =
+      new TLayoutGroup(QStringLiteral("lcCalculatorGroup_Root"), false, lcCalculator);
   auto* ground = new QVBoxLayout(lcCalculator);
   ground->setContentsMargins(0, 0, 0, 0);
   ground->addWidget(lcCalculatorGroup_Root);
@@ -181,9 +181,15 @@ void TNVCalcForm::BuildLayout() {
                               Tahoma(13, true), lcCalculatorGroup1);
   cxLabel1->setObjectName(QStringLiteral("cxLabel1"));
   cxLabel1->setAlignment(Qt::AlignCenter);
-  auto* titleItem = new QVBoxLayout(lcCalculatorGroup1);
-  titleItem->setContentsMargins(4, 2, 4, 2);
-  titleItem->addWidget(cxLabel1);
+  auto* titleItem = new QWidget(lcCalculatorGroup1);
+  titleItem->setObjectName(QStringLiteral("lcCalculatorItem21"));
+  cxLabel1->setParent(titleItem);
+  auto* titleLine = new QHBoxLayout(titleItem);
+  titleLine->setContentsMargins(0, 0, 0, 0);
+  titleLine->addWidget(cxLabel1);
+  auto* title = new QVBoxLayout(lcCalculatorGroup1);
+  title->setContentsMargins(4, 2, 4, 2);
+  title->addWidget(titleItem);
   root->addWidget(lcCalculatorGroup1);
 
   // Main panel: the input block stretching down to its footnote, the result block at the bottom
@@ -223,9 +229,14 @@ void TNVCalcForm::BuildLayout() {
 
   // Status panel: a plain status bar with one text panel
   lcCalculatorGroup5 = new TLayoutGroup(QStringLiteral("lcCalculatorGroup5"), false);
+  auto* statusItem = new QWidget(lcCalculatorGroup5);
+  statusItem->setObjectName(QStringLiteral("lcCalculatorItem1"));
   auto* status = new QVBoxLayout(lcCalculatorGroup5);
   status->setContentsMargins(0, 0, 0, 0);
-  dxStatusBar1 = new QStatusBar(lcCalculatorGroup5);
+  status->addWidget(statusItem);
+  auto* statusLine = new QVBoxLayout(statusItem);
+  statusLine->setContentsMargins(0, 0, 0, 0);
+  dxStatusBar1 = new QStatusBar(statusItem);
   dxStatusBar1->setObjectName(QStringLiteral("dxStatusBar1"));
   dxStatusBar1->setSizeGripEnabled(false);
   dxStatusBar1->setFixedHeight(20);
@@ -234,12 +245,11 @@ void TNVCalcForm::BuildLayout() {
   QFont statusFont(QStringLiteral("MS Sans Serif"));
   statusFont.setPixelSize(11);
   dxStatusBar1->setFont(statusFont);
-  auto* contact =
-      new QLabel(QStringLiteral("nv.example (help@nv.example) 555-0100"), dxStatusBar1);
+  auto* contact = new QLabel(QStringLiteral("nv.example (help@nv.example) 555-0100"), dxStatusBar1);
   contact->setObjectName(QStringLiteral("dxStatusBar1Panel1"));
   contact->setFixedWidth(250);
   dxStatusBar1->addWidget(contact);
-  status->addWidget(dxStatusBar1);
+  statusLine->addWidget(dxStatusBar1);
   lcCalculatorGroup5->setFixedHeight(20);
   root->addWidget(lcCalculatorGroup5);
 }
@@ -258,15 +268,31 @@ void TNVCalcForm::ConnectHandlers() {
           &TNVCalcForm::eGratuityPropertiesChange);
 }
 
-void TNVCalcForm::FormShow() { ClearFields(); }
+void TNVCalcForm::FormShow() {
+  ClearFields();
+}
 
-void TNVCalcForm::eEmployeeGrossSalaryPropertiesChange(QObject*) { Calculate(); }
-void TNVCalcForm::eEidPropertiesChange(QObject*) { Calculate(); }
-void TNVCalcForm::ePerformancePropertiesChange(QObject*) { Calculate(); }
-void TNVCalcForm::eLeavePropertiesChange(QObject*) { Calculate(); }
-void TNVCalcForm::eOverTimePropertiesChange(QObject*) { Calculate(); }
-void TNVCalcForm::eOtherPropertiesChange(QObject*) { Calculate(); }
-void TNVCalcForm::eGratuityPropertiesChange(QObject*) { Calculate(); }
+void TNVCalcForm::eEmployeeGrossSalaryPropertiesChange(QObject*) {
+  Calculate();
+}
+void TNVCalcForm::eEidPropertiesChange(QObject*) {
+  Calculate();
+}
+void TNVCalcForm::ePerformancePropertiesChange(QObject*) {
+  Calculate();
+}
+void TNVCalcForm::eLeavePropertiesChange(QObject*) {
+  Calculate();
+}
+void TNVCalcForm::eOverTimePropertiesChange(QObject*) {
+  Calculate();
+}
+void TNVCalcForm::eOtherPropertiesChange(QObject*) {
+  Calculate();
+}
+void TNVCalcForm::eGratuityPropertiesChange(QObject*) {
+  Calculate();
+}
 
 void TNVCalcForm::ClearFields() {
   for (TCurrencyEdit* field : fields_) field->SetValue(0);

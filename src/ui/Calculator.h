@@ -16,7 +16,7 @@ class TLayoutGroup;
 class TNVCalcForm : public QWidget {
   Q_OBJECT
 
-public:
+ public:
   // Where the window reads the grouping and decimal characters, at start and after every
   // locale change; by default the user's locale.
   using SymbolsSource = std::function<amount::NumberSymbols()>;
@@ -51,7 +51,7 @@ public:
   QLabel* cxLabel2;  // footnote
   QStatusBar* dxStatusBar1;
 
-public slots:
+ public slots:
   void FormShow();
   void eEmployeeGrossSalaryPropertiesChange(QObject* sender);
   void eEidPropertiesChange(QObject* sender);
@@ -61,7 +61,7 @@ public slots:
   void eOtherPropertiesChange(QObject* sender);
   void eGratuityPropertiesChange(QObject* sender);
 
-public:
+ public:
   // Writes 0 to the twelve fields in table order.
   void ClearFields();
   // Recomputes the five results from the seven inputs as they stand.
@@ -70,11 +70,11 @@ public:
   // The twelve fields in table order: the seven inputs, then the five results.
   const std::array<TCurrencyEdit*, 12>& Fields() const { return fields_; }
 
-protected:
+ protected:
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
 
-private:
+ private:
   void BuildLayout();
   void ConnectHandlers();
 

@@ -5,7 +5,9 @@
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
-TApplication* TApplication::Instance() { return qobject_cast<TApplication*>(instance()); }
+TApplication* TApplication::Instance() {
+  return qobject_cast<TApplication*>(instance());
+}
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
   try {

@@ -10,7 +10,7 @@
 class TApplication : public QApplication {
   Q_OBJECT
 
-public:
+ public:
   TApplication(int& argc, char** argv);
 
   bool notify(QObject* receiver, QEvent* event) override;
@@ -33,7 +33,7 @@ public:
   // Reports an error to the running application object's error box.
   static void Report(const std::exception& error);
 
-private:
+ private:
   void ShowError(const QString& message);
   ErrorPresenter presenter_;
   std::function<void()> beeper_;
@@ -42,5 +42,6 @@ private:
 // The error box's text: the message with "." appended unless it is empty or already ends in "."
 // or in a character that sorts before it.
 //   ErrorBoxText("Floating point overflow") == "Floating point overflow."
-//   ErrorBoxText("Done.") == "Done."    ErrorBoxText("Why?") == "Why?."    ErrorBoxText("a ") == "a "
+//   ErrorBoxText("Done.") == "Done."    ErrorBoxText("Why?") == "Why?."    ErrorBoxText("a ") == "a
+//   "
 QString ErrorBoxText(const QString& message);

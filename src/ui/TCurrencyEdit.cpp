@@ -106,9 +106,9 @@ void TCurrencyEdit::keyPressEvent(QKeyEvent* event) {
     return;
   }
   const QString typed = event->text();
-  const bool printable = !typed.isEmpty() && typed.front().isPrint() &&
-                         !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier |
-                                                 Qt::MetaModifier));
+  const bool printable =
+      !typed.isEmpty() && typed.front().isPrint() &&
+      !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
   if (printable && !isReadOnly()) {
     TypeCharacters(typed);
     return;
@@ -136,9 +136,9 @@ void TCurrencyEdit::TypeCharacters(const QString& typed) {
     const QString current = text();
     const int start = hasSelectedText() ? selectionStart() : cursorPosition();
     const int end = hasSelectedText() ? selectionEnd() : cursorPosition();
-    const std::optional<std::string> inserted = amount::TypedCharacter(
-        current.toStdString(), Utf8Offset(current, start), Utf8Offset(current, end), character,
-        symbols_);
+    const std::optional<std::string> inserted =
+        amount::TypedCharacter(current.toStdString(), Utf8Offset(current, start),
+                               Utf8Offset(current, end), character, symbols_);
     if (!inserted) {
       TApplication::Beep();
       return;
@@ -226,9 +226,13 @@ void TCurrencyEdit::Abandon() {
 
 void TCurrencyEdit::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
-  if (IsEditing()) return;  // back after a refused confirmation: the edit goes on
+  if (IsEditing()) return;  // back after a refused confirmation, or a switch of windows
   savedValue_ = value_;
   savedHasValue_ = hasValue_;
+  // Arriving by keyboard or at the window's opening selects the amount, so typing replaces it;
+  // a click places the caret where it lands.
+  const Qt::FocusReason reason = event->reason();
+  if (reason != Qt::MouseFocusReason && reason != Qt::PopupFocusReason) selectAll();
 }
 
 void TCurrencyEdit::focusOutEvent(QFocusEvent* event) {

@@ -9,7 +9,7 @@
 
 // Raised when a field is confirmed with text that is no number.
 class InvalidInputError : public std::runtime_error {
-public:
+ public:
   InvalidInputError()
       : std::runtime_error("Invalid input value. Use escape key to abandon changes") {}
 };
@@ -21,7 +21,7 @@ public:
 class TCurrencyEdit : public QLineEdit {
   Q_OBJECT
 
-public:
+ public:
   TCurrencyEdit(QString displayFormat, const amount::NumberSymbols& symbols,
                 QWidget* parent = nullptr);
 
@@ -39,17 +39,17 @@ public:
   void Undo();
   void Redo();
 
-signals:
+ signals:
   void PropertiesChange(QObject* sender);
 
-protected:
+ protected:
   void keyPressEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
-private:
+ private:
   struct State {
     QString text;
     int cursor;

@@ -7,13 +7,13 @@
 class TLayoutGroup : public QWidget {
   Q_OBJECT
 
-public:
+ public:
   TLayoutGroup(const QString& name, bool framed, QWidget* parent = nullptr);
 
-protected:
+ protected:
   void paintEvent(QPaintEvent* event) override;
 
-private:
+ private:
   bool framed_;
 };
 
