@@ -19,6 +19,7 @@ int main(int argc, char* argv[]) {
   const QString salary = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
   TNVCalcForm form;
   form.show();
+  QApplication::setActiveWindow(&form);  // a bare X server has no window manager to do it
   QTimer::singleShot(300, &form, [&] {
     for (QChar c : salary) {
       QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
