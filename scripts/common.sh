@@ -23,7 +23,7 @@ install_missing() {
 }
 
 BUILD_PACKAGES=(g++ cmake make qt6-base-dev libgl-dev fonts-dejavu-core)
-TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev)
+TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev libmpfr-dev pkg-config)
 
 configure_and_build() {
   cmake -S "$ROOT_DIR" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release "$@"

@@ -1,8 +1,43 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
+# Installs what is missing, builds everything and runs every test:
+#   1. the whole suite on the default build (native x87 extended precision);
+#   2. the whole suite again with the GNU MPFR backend forced;
+#   3. both backends over the same generated cases, which must agree to the bit;
+#   4. the core's tests built with -mlong-double-64, where only the MPFR backend can work.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+
+stage() { printf '\n=== %s\n' "$*"; }
+
+stage "Default build"
 configure_and_build -DNVCALC_TESTS=ON -DNVCALC_BENCH=ON
-cd "$BUILD_DIR"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+ctest --test-dir "$BUILD_DIR" --output-on-failure -j"$jobs"
+
+stage "GNU MPFR backend"
+MPFR_DIR="$BUILD_DIR-mpfr"
+cmake -S "$ROOT_DIR" -B "$MPFR_DIR" -DCMAKE_BUILD_TYPE=Release -DNVCALC_EXTENDED_MPFR=ON \
+  -DNVCALC_BENCH=OFF
+cmake --build "$MPFR_DIR" -j"$jobs"
+ctest --test-dir "$MPFR_DIR" --output-on-failure -j"$jobs"
+
+stage "Both backends over the same generated cases"
+"$BUILD_DIR/tests/differential/figures_dump" >"$BUILD_DIR/figures-native.txt"
+"$MPFR_DIR/tests/differential/figures_dump" >"$MPFR_DIR/figures-mpfr.txt"
+if ! cmp -s "$BUILD_DIR/figures-native.txt" "$MPFR_DIR/figures-mpfr.txt"; then
+  echo "The backends disagree:"
+  diff "$BUILD_DIR/figures-native.txt" "$MPFR_DIR/figures-mpfr.txt" | head -n 20
+  exit 1
+fi
+echo "identical: $(wc -l <"$BUILD_DIR/figures-native.txt") cases"
+
+stage "Core tests with a 64-bit long double"
+LD64_DIR="$BUILD_DIR-ld64"
+cmake -S "$ROOT_DIR" -B "$LD64_DIR" -DCMAKE_BUILD_TYPE=Release -DNVCALC_GUI=OFF \
+  -DNVCALC_BENCH=OFF -DCMAKE_CXX_FLAGS=-mlong-double-64
+cmake --build "$LD64_DIR" -j"$jobs"
+ctest --test-dir "$LD64_DIR" --output-on-failure -j"$jobs"
+"$LD64_DIR/tests/differential/figures_dump" | cmp -s - "$BUILD_DIR/figures-native.txt" ||
+  { echo "the -mlong-double-64 build computes other figures"; exit 1; }

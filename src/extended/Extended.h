@@ -21,7 +21,7 @@ class FloatingPointOverflow : public std::overflow_error {
 class Extended {
  public:
   Extended() = default;
-  Extended(double value) : value_(value) {}  // NOLINT: exact, so implicit like a widening
+  Extended(double value);  // NOLINT: exact, so implicit like a widening
 
   // Reads "[+-]digits[.digits][e[+-]digits]" (at least one digit in the mantissa), correctly
   // rounded. Empty when the text does not have that form or its value is beyond the extended
@@ -32,29 +32,66 @@ class Extended {
   // infinity, as an x87 store to double traps there.
   double ToDouble() const;
 
-  friend Extended operator+(Extended a, Extended b) { return Raw(a.value_ + b.value_); }
-  friend Extended operator-(Extended a, Extended b) { return Raw(a.value_ - b.value_); }
-  friend Extended operator*(Extended a, Extended b) { return Raw(a.value_ * b.value_); }
-  friend Extended operator/(Extended a, Extended b) { return Raw(a.value_ / b.value_); }
-  friend bool operator==(Extended a, Extended b) { return a.value_ == b.value_; }
-  friend std::partial_ordering operator<=>(Extended a, Extended b) { return a.value_ <=> b.value_; }
+  friend Extended operator+(Extended a, Extended b);
+  friend Extended operator-(Extended a, Extended b);
+  friend Extended operator*(Extended a, Extended b);
+  friend Extended operator/(Extended a, Extended b);
+  friend bool operator==(Extended a, Extended b);
+  friend std::partial_ordering operator<=>(Extended a, Extended b);
 
-  bool IsZero() const { return value_ == 0; }
-  Extended Abs() const { return Raw(value_ < 0 ? -value_ : value_); }
+  bool IsZero() const;
+  Extended Abs() const;
 
  private:
+#if NVCALC_EXTENDED_MPFR
+  // GNU MPFR at 64 bits, with the x87 exponent range and subnormals: the same figures wherever
+  // long double is something else. The value is MPFR's custom form kept inline.
+  friend struct MpfrView;
+  alignas(8) unsigned char significand_[8] = {};
+  long exponent_ = 0;
+  int kind_ = 2;  // MPFR's kind (2: zero), negated for a negative value
+#else
+  // The native x87 extended format.
   static Extended Raw(long double value) {
     Extended e;
     e.value_ = value;
     return e;
   }
   long double value_ = 0;
+#endif
 };
 
+#if !NVCALC_EXTENDED_MPFR
 static_assert(std::numeric_limits<long double>::digits == 64,
               "the native backend needs long double with a 64-bit significand (x87 extended)");
 static_assert(std::numeric_limits<long double>::max_exponent == 16384,
               "the native backend needs the x87 exponent range");
+
+inline Extended::Extended(double value) : value_(value) {}
+inline Extended operator+(Extended a, Extended b) {
+  return Extended::Raw(a.value_ + b.value_);
+}
+inline Extended operator-(Extended a, Extended b) {
+  return Extended::Raw(a.value_ - b.value_);
+}
+inline Extended operator*(Extended a, Extended b) {
+  return Extended::Raw(a.value_ * b.value_);
+}
+inline Extended operator/(Extended a, Extended b) {
+  return Extended::Raw(a.value_ / b.value_);
+}
+inline bool operator==(Extended a, Extended b) {
+  return a.value_ == b.value_;
+}
+inline std::partial_ordering operator<=>(Extended a, Extended b) {
+  return a.value_ <=> b.value_;
+}
+inline bool Extended::IsZero() const {
+  return value_ == 0;
+}
+inline Extended Extended::Abs() const {
+  return Raw(value_ < 0 ? -value_ : value_);
+}
 
 inline double Extended::ToDouble() const {
   const double rounded = static_cast<double>(value_);
@@ -62,5 +99,6 @@ inline double Extended::ToDouble() const {
   if (std::isinf(rounded) && std::isfinite(value_)) throw FloatingPointOverflow();
   return rounded;
 }
+#endif
 
 }  // namespace ext
