@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QWidget>
+#include <cstdio>
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
@@ -26,7 +27,7 @@ void TApplication::Report(const std::exception& error) {
   if (TApplication* app = Instance()) {
     app->ShowException(error);
   } else {
-    qCritical("%s", error.what());
+    std::fprintf(stderr, "%s\n", error.what());  // no application object to show it
   }
 }
 
