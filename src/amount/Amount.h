@@ -46,7 +46,8 @@ std::string FormatAmount(double amount, std::string_view format, const NumberSym
 // spaces, an optional sign, digits with an optional decimal character and digits (at least one
 // digit or the decimal character), an optional exponent ("e" or "E", optional sign, digits that
 // may be missing) and spaces. The value, taken at extended precision, must be 0 or lie between
-// 5e-324 and 1.7e308 in magnitude; it is then rounded to double. Anything else reads 0.
+// 5e-324 and 1.7e308 in magnitude; it is then rounded to double. Anything else, malformed UTF-8
+// included, reads 0.
 //   ReadAmount("1,234.5", {",", ".", 2}) == 1234.5     ReadAmount("1e", ...) == 1
 //   ReadAmount(".", ...) == 0     ReadAmount("1e400", ...) == 0     ReadAmount("abc", ...) == 0
 double ReadAmount(std::string_view text, const NumberSymbols& symbols);
@@ -74,8 +75,9 @@ struct EditedText {
 
 // Puts the grouping characters of the integer digits back in threes after an edit; the caret
 // stays after as many non-grouping characters as before. Leading and trailing spaces and
-// everything from the first "e" or "E" on stay as they are. A text that is no number once its
-// grouping characters are gone comes back unchanged.
+// everything from the first "e" or "E" on stay as they are; every other grouping character is
+// dropped first. A text that is no number once its grouping characters are gone comes back
+// unchanged.
 //   Regroup("1234", 4, {",", ".", 2})  == {"1,234", 5}
 //   Regroup("1,2345", 1, {",", ".", 2}) == {"12,345", 1}
 EditedText Regroup(std::string_view text, std::size_t caret, const NumberSymbols& symbols);

@@ -65,6 +65,9 @@ std::optional<double> ParseUngrouped(std::string_view text, std::string_view dec
 }
 
 std::optional<double> Parse(std::string_view text, const NumberSymbols& symbols) {
+  // Malformed bytes are no characters of a number; dropping grouping characters around them
+  // could even join them into new ones.
+  if (!utf8::IsValid(text)) return std::nullopt;
   if (symbols.grouping.empty() || text.find(symbols.grouping) == std::string_view::npos)
     return ParseUngrouped(text, symbols.decimal);
   return ParseUngrouped(utf8::Without(text, symbols.grouping), symbols.decimal);

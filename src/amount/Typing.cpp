@@ -59,12 +59,12 @@ EditedText Regroup(std::string_view text, std::size_t caret, const NumberSymbols
   const std::string plain = utf8::Without(text, grouping);
   if (plain.empty() || !IsNumber(plain, symbols)) return {std::string(text), caret};
 
-  // leading spaces | mantissa | exponent, set aside from the first "e" or "E" | trailing spaces
-  const std::size_t first = text.find_first_not_of(' ');
-  const std::size_t last = text.find_last_not_of(' ') + 1;
-  const std::string_view core = text.substr(first, last - first);
-  const std::size_t exponentAt = std::min(core.find_first_of("eE"), core.size());
-  const std::string mantissa = utf8::Without(core.substr(0, exponentAt), grouping);
+  // leading spaces | mantissa | trailing spaces | exponent, set aside from the first "e" or "E"
+  const std::size_t exponentAt = std::min(text.find_first_of("eE"), text.size());
+  const std::string head = utf8::Without(text.substr(0, exponentAt), grouping);
+  const std::size_t first = std::min(head.find_first_not_of(' '), head.size());
+  const std::size_t last = head.find_last_not_of(' ') + 1;
+  const std::string_view mantissa = std::string_view(head).substr(first, last - first);
 
   // Walk left from the last integer digit, putting a grouping character before every third
   // digit that has a digit to its left.
@@ -80,12 +80,12 @@ EditedText Regroup(std::string_view text, std::size_t caret, const NumberSymbols
   }
   std::string regrouped;
   regrouped.reserve(text.size() + reversed.size());
-  regrouped.append(text.substr(0, first));
-  regrouped.append(mantissa, 0, i);
+  regrouped.append(head, 0, first);
+  regrouped.append(mantissa.substr(0, i));
   regrouped.append(reversed.rbegin(), reversed.rend());
-  regrouped.append(mantissa, integerEnd);
-  regrouped.append(core.substr(exponentAt));
-  regrouped.append(text.substr(last));
+  regrouped.append(mantissa.substr(integerEnd));
+  regrouped.append(head, last);
+  regrouped.append(text.substr(exponentAt));
 
   // The caret goes after as many non-grouping bytes as stood before it.
   std::size_t kept = 0;

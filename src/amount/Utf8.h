@@ -15,6 +15,24 @@ inline std::size_t CharLength(unsigned char lead) {
   return 1;
 }
 
+// Whether the text is well-formed UTF-8 (no stray, missing or overlong-lead bytes).
+inline bool IsValid(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const unsigned char lead = text[i];
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    if (lead < 0xC2 || lead > 0xF4) return false;
+    const std::size_t length = CharLength(lead);
+    if (text.size() - i < length) return false;
+    for (std::size_t k = 1; k < length; ++k)
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+    i += length;
+  }
+  return true;
+}
+
 inline std::size_t CountCharacters(std::string_view text) {
   std::size_t count = 0;
   for (std::size_t i = 0; i < text.size(); i += CharLength(text[i])) ++count;

@@ -56,6 +56,13 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"TwoDecimalCharacters", "1.2.3", kEnglish, false, 0},
                     ReadCase{"InfinityIsNoNumber", "inf", kEnglish, false, 0},
                     ReadCase{"HexIsNoNumber", "0x10", kEnglish, false, 0},
+                    ReadCase{"MalformedUtf8", "1\xff", kEnglish, false, 0},
+                    ReadCase{"MalformedBytesJoinedByDroppingGrouping",
+                             "1\xe2"
+                             "\xe2\x80\xaf"
+                             "\x80\xaf"
+                             "234",
+                             kNarrowSpace, false, 0},
                     ReadCase{"GermanDecimal", "1.234,5", kGerman, true, 1234.5},
                     ReadCase{"PointIsNotTheGermanDecimal", "1234.5", kGerman, true, 12345},
                     ReadCase{"EnglishCommaIsGrouping", "1234,5", kEnglish, true, 12345},

@@ -134,6 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
         RegroupCase{"SignKept", "-1234", 5, kEnglish, "-1,234", 6},
         RegroupCase{"BlanksStayInPlace", "  1234 ", 6, kEnglish, "  1,234 ", 7},
         RegroupCase{"ExponentSetAside", "1234e1,2", 8, kEnglish, "1,234e1,2", 9},
+        RegroupCase{"GroupingAmongTrailingBlanksDropped", "1234 .", 6, kGerman, "1.234 ", 6},
         RegroupCase{"NoNumberUnchanged", "12a34", 5, kEnglish, "12a34", 5},
         RegroupCase{"LoneMinusUnchanged", "-", 1, kEnglish, "-", 1},
         RegroupCase{"OnlyGroupingUnchanged", ",", 1, kEnglish, ",", 1},
