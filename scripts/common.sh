@@ -23,7 +23,8 @@ install_missing() {
 }
 
 BUILD_PACKAGES=(g++ cmake make qt6-base-dev libgl-dev fonts-dejavu-core)
-TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev libmpfr-dev pkg-config)
+TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev libmpfr-dev pkg-config
+  clang libclang-rt-14-dev)
 
 configure_and_build() {
   cmake -S "$ROOT_DIR" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release "$@"
