@@ -10,6 +10,7 @@
 
 #include "tax/SalaryFigures.h"
 #include "ui/FieldSet.h"
+#include "ui/TCachedPanelStyle.h"
 #include "ui/TCurrencyEdit.h"
 #include "ui/TLayoutGroup.h"
 
@@ -126,7 +127,9 @@ TNVCalcForm::TNVCalcForm(QWidget* parent, SymbolsSource symbols)
                           Qt::WindowCloseButtonHint),
       symbolsSource_(symbols ? std::move(symbols)
                              : SymbolsSource([] { return amount::LocaleNumberSymbols(); })),
-      symbols_(symbolsSource_()) {
+      symbols_(symbolsSource_()),
+      fieldStyle_(new TCachedPanelStyle) {
+  fieldStyle_->setParent(this);
   setObjectName(QStringLiteral("NVCalcForm"));
   setWindowTitle(QStringLiteral("NV - Income Tax Calculator by Nelvar"));
   setFixedSize(kClientWidth, kClientHeight);
@@ -135,6 +138,7 @@ TNVCalcForm::TNVCalcForm(QWidget* parent, SymbolsSource symbols)
   for (std::size_t i = 0; i < fields_.size(); ++i) {
     auto* field = new TCurrencyEdit(QString::fromLatin1(kRows[i].format), symbols_, this);
     field->setObjectName(kRows[i].field);
+    field->setStyle(fieldStyle_);
     field->setFont(Tahoma(11, kRows[i].bold));
     field->setReadOnly(kRows[i].readOnly);
     field->setFixedSize(kRows[i].width, kFieldHeight);

@@ -10,6 +10,7 @@ class QLabel;
 class QStatusBar;
 class TCurrencyEdit;
 class TLayoutGroup;
+class TCachedPanelStyle;
 
 // The calculator window: seven input fields, the total taxable income, a footnote, four result
 // fields and a status bar. Every change of an input's text recomputes every result.
@@ -81,5 +82,6 @@ class TNVCalcForm : public QWidget {
   SymbolsSource symbolsSource_;
   amount::NumberSymbols symbols_;
   std::array<TCurrencyEdit*, 12> fields_{};
+  TCachedPanelStyle* fieldStyle_;
   bool shownOnce_ = false;
 };
