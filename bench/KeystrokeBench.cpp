@@ -31,7 +31,8 @@ double MedianKeystrokeMicroseconds(QWidget* window, QWidget* field, int rounds) 
     QTest::keyClick(field, key, Qt::NoModifier);
     QCoreApplication::processEvents();
     times.push_back(
-        std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+        std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+            .count());
   };
   const char digits[] = "123456789";
   for (int round = 0; round < rounds; ++round) {
@@ -44,7 +45,7 @@ double MedianKeystrokeMicroseconds(QWidget* window, QWidget* field, int rounds) 
 }
 
 class FloorWindow : public QWidget {
-public:
+ public:
   FloorWindow() {
     auto* layout = new QVBoxLayout(this);
     for (auto*& edit : edits_) layout->addWidget(edit = new QLineEdit(this));
@@ -56,7 +57,7 @@ public:
   }
   QLineEdit* First() const { return edits_[0]; }
 
-private:
+ private:
   QLineEdit* edits_[12];
 };
 

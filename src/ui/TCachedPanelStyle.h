@@ -8,7 +8,7 @@
 class TCachedPanelStyle : public QProxyStyle {
   Q_OBJECT
 
-public:
+ public:
   using QProxyStyle::QProxyStyle;
 
   void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
