@@ -103,6 +103,9 @@ void AddRows(TLayoutGroup* block, QVBoxLayout* layout, const Row* rows, int coun
     QLabel* caption = TransparentLabel(rows[i].caption, captionFont, item);
     caption->setFixedWidth(captionWidth + 1);
     caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    caption->setBuddy(fields[i]);
+    // a screen reader names the field by its caption's words, without ":" or "*"
+    fields[i]->setAccessibleName(QString::fromLatin1(rows[i].caption).remove(u':').remove(u'*'));
     fields[i]->setParent(item);
     line->addWidget(caption);
     line->addWidget(fields[i]);

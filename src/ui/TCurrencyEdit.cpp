@@ -210,6 +210,7 @@ void TCurrencyEdit::Confirm() {
 
 void TCurrencyEdit::ReportInvalidInput() {
   TApplication::Report(InvalidInputError());
+  window()->activateWindow();  // back from the error box
   setFocus(Qt::OtherFocusReason);
   selectAll();
 }

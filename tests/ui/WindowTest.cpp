@@ -1,4 +1,7 @@
+#include <QAccessible>
 #include <QEvent>
+#include <QMessageBox>
+#include <QTimer>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QStatusBar>
@@ -215,6 +218,75 @@ TEST_F(CalculatorTest, AnExceptionEscapingAnEventIsCaughtByTheApplication) {
   QApplication::sendEvent(&thrower, &event);
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(errors[0].text, "Escaped.");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(CalculatorTest, ScreenReadersHearEachCaptionValueAndReadOnlyState) {
+  const char* const names[] = {"Monthly Salary",        "Eid/Christmas Bonus",   "Performance Bonus",
+                               "Leave Encashment",      "Overtime",              "Other",
+                               "Gratuity",              "Total Taxable Income",  "Annual Tax Liability",
+                               "Monthly Tax Liability", "Net Annual Income",     "Net Monthly Salary"};
+  form->eMonthlySalary->SetValue(150'000);
+  form->Calculate();
+  for (int step = 0; step < 12; ++step) {
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_EQ(focused, form->Fields()[step]);
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(focused);
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->text(QAccessible::Name), names[step]);
+    EXPECT_EQ(field->role(), QAccessible::EditableText);
+    EXPECT_TRUE(field->state().focused);
+    EXPECT_EQ(field->state().readOnly, step >= 7) << names[step];
+    ASSERT_NE(field->textInterface(), nullptr);
+    const QString value = field->textInterface()->text(0, field->textInterface()->characterCount());
+    EXPECT_EQ(value, form->Fields()[step]->text()) << names[step];
+    Key(Qt::Key_Tab);
+  }
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(form->cxLabel1)->text(QAccessible::Name),
+            "Pakistan Salary/Income Tax Calculator 2013-14");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(form->cxLabel2)->text(QAccessible::Name),
+            "* Calculations are not legally bound");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(form.get())->text(QAccessible::Name),
+            "NV - Income Tax Calculator by Nelvar");
+}
+
+// At any scale factor (QT_SCALE_FACTOR), the window keeps its layout in logical pixels and
+// renders every pixel at the screen's density.
+TEST_F(CalculatorTest, ScalesWithThePixelDensity) {
+  const qreal ratio = form->devicePixelRatioF();
+  const QImage image = form->grab().toImage();
+  EXPECT_EQ(image.size(), QSize(444, 470) * ratio);
+  EXPECT_EQ(image.devicePixelRatio(), ratio);
+  EXPECT_EQ(form->size(), QSize(444, 470));
+}
+
+// The real error box: a critical icon, only an OK button, and Enter closes it.
+TEST_F(CalculatorTest, TheErrorBoxClosesWithTheKeyboard) {
+  TApplication::Instance()->SetErrorPresenter({});
+  QString caption, text;
+  bool critical = false, onlyOk = false;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    caption = box->windowTitle();
+    text = box->text();
+    critical = box->icon() == QMessageBox::Critical;
+    onlyOk = box->standardButtons() == QMessageBox::Ok;
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  Type("-");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(caption, "NV-ITCalculator");
+  EXPECT_EQ(text, "Invalid input value. Use escape key to abandon changes.");
+  EXPECT_TRUE(critical);
+  EXPECT_TRUE(onlyOk);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  EXPECT_EQ(QApplication::focusWidget(), form->eMonthlySalary);
+  EXPECT_EQ(form->eMonthlySalary->selectedText(), "-");
 }
 
 }  // namespace
