@@ -24,7 +24,7 @@ install_missing() {
 
 BUILD_PACKAGES=(g++ cmake make qt6-base-dev libgl-dev fonts-dejavu-core)
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev libmpfr-dev pkg-config
-  clang libclang-rt-14-dev)
+  clang libclang-rt-14-dev desktop-file-utils appstream)
 
 configure_and_build() {
   cmake -S "$ROOT_DIR" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release "$@"

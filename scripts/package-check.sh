@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Builds the Debian package, then installs it with apt-get on a fresh minimal Debian 12 (made
+# with debootstrap, so none of the build dependencies are there) and starts the calculator
+# under Xvfb there, waiting until its window is visible. Needs root (chroot).
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+install_missing debootstrap
+bash "$ROOT_DIR/scripts/package.sh"
+deb=$(ls "$ROOT_DIR"/build-package/nvcalc_*.deb)
+fresh="$ROOT_DIR/build-package/fresh-debian"
+
+if [ ! -x "$fresh/usr/bin/apt-get" ]; then
+  rm -rf "$fresh"
+  as_root debootstrap --variant=minbase bookworm "$fresh" >"$fresh.log" 2>&1 ||
+    { tail -n 20 "$fresh.log"; exit 1; }
+fi
+as_root cp /etc/resolv.conf "$fresh/etc/resolv.conf"
+as_root cp "$deb" "$fresh/tmp/nvcalc.deb"
+as_root mount -t proc proc "$fresh/proc"
+trap 'as_root umount "$fresh/proc"' EXIT
+
+in_fresh() { as_root chroot "$fresh" env DEBIAN_FRONTEND=noninteractive "$@"; }
+in_fresh apt-get update -qq
+in_fresh apt-get install -y -qq /tmp/nvcalc.deb xvfb xauth xdotool >/dev/null
+in_fresh dpkg-query -W nvcalc
+in_fresh xvfb-run -a sh -c '
+  nvcalc & pid=$!
+  for _ in $(seq 1500); do
+    if xdotool search --onlyvisible --name "NV - Income Tax Calculator by Nelvar" >/dev/null 2>&1; then
+      echo "the installed calculator shows its window"
+      kill $pid
+      exit 0
+    fi
+    kill -0 $pid 2>/dev/null || { echo "the installed calculator exited"; exit 1; }
+    sleep 0.02
+  done
+  echo "no window after 30 s"; kill $pid; exit 1'
