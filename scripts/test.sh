@@ -5,7 +5,8 @@
 #   3. both backends over the same generated cases, which must agree to the bit;
 #   4. the core's tests built with -mlong-double-64, where only the MPFR backend can work;
 #   5. the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer;
-#   6. each fuzz target for FUZZ_SECONDS (default 60) under both sanitizers, from the seed corpus.
+#   6. each fuzz target for FUZZ_SECONDS (default 60) under both sanitizers, from the seed corpus;
+#   7. the Debian package installed on a fresh debootstrapped Debian 12, where it must start.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
@@ -75,3 +76,6 @@ for target in read typing format; do
   fi
 done
 echo "fuzzing found nothing"
+
+stage "The Debian package on a fresh Debian 12"
+bash "$ROOT_DIR/scripts/package-check.sh"
