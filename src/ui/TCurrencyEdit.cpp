@@ -29,9 +29,9 @@ bool ConfirmsOnFocusOut(Qt::FocusReason reason) {
 
 }  // namespace
 
-TCurrencyEdit::TCurrencyEdit(QString displayFormat, const amount::NumberSymbols& symbols,
+TCurrencyEdit::TCurrencyEdit(const QString& displayFormat, const amount::NumberSymbols& symbols,
                              QWidget* parent)
-    : QLineEdit(parent), format_(std::move(displayFormat)), symbols_(symbols) {
+    : QLineEdit(parent), format_(displayFormat.toStdString()), symbols_(symbols) {
   setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   setMaxLength(std::numeric_limits<int>::max());  // amounts have no length limit
   ShowText(Formatted(), 0);
@@ -50,6 +50,10 @@ void TCurrencyEdit::SetValue(double amount) {
   value_ = amount;
   hasValue_ = true;
   ForgetEdits();
+  ShowStoredAmount();
+}
+
+void TCurrencyEdit::ShowStoredAmount() {
   const QString formatted = Formatted();
   if (formatted == text()) return;
   ShowText(formatted, static_cast<int>(formatted.size()));
@@ -64,7 +68,7 @@ void TCurrencyEdit::Redisplay() {
 
 QString TCurrencyEdit::Formatted() const {
   if (!hasValue_) return {};
-  return QString::fromStdString(amount::FormatAmount(value_, format_.toStdString(), symbols_));
+  return QString::fromStdString(amount::FormatAmount(value_, format_, symbols_));
 }
 
 void TCurrencyEdit::ShowText(const QString& text, int cursor) {
@@ -166,20 +170,18 @@ void TCurrencyEdit::OnTextEdited() {
 }
 
 void TCurrencyEdit::Undo() {
-  if (undo_.empty()) return;
-  redo_.push_back(shown_);
-  const State previous = undo_.back();
-  undo_.pop_back();
-  ShowText(previous.text, previous.cursor);
-  EmitChanged();
+  StepThroughHistory(undo_, redo_);
+}
+void TCurrencyEdit::Redo() {
+  StepThroughHistory(redo_, undo_);
 }
 
-void TCurrencyEdit::Redo() {
-  if (redo_.empty()) return;
-  undo_.push_back(shown_);
-  const State next = redo_.back();
-  redo_.pop_back();
-  ShowText(next.text, next.cursor);
+void TCurrencyEdit::StepThroughHistory(std::vector<State>& from, std::vector<State>& to) {
+  if (from.empty()) return;
+  to.push_back(shown_);
+  const State state = from.back();
+  from.pop_back();
+  ShowText(state.text, state.cursor);
   EmitChanged();
 }
 
@@ -202,10 +204,7 @@ void TCurrencyEdit::Confirm() {
   ForgetEdits();
   savedValue_ = value_;
   savedHasValue_ = hasValue_;
-  const QString formatted = Formatted();
-  if (formatted == text()) return;
-  ShowText(formatted, static_cast<int>(formatted.size()));
-  EmitChanged();
+  ShowStoredAmount();
 }
 
 void TCurrencyEdit::ReportInvalidInput() {
@@ -219,10 +218,7 @@ void TCurrencyEdit::Abandon() {
   value_ = savedValue_;
   hasValue_ = savedHasValue_;
   ForgetEdits();
-  const QString formatted = Formatted();
-  if (formatted == text()) return;
-  ShowText(formatted, static_cast<int>(formatted.size()));
-  EmitChanged();
+  ShowStoredAmount();
 }
 
 void TCurrencyEdit::focusInEvent(QFocusEvent* event) {

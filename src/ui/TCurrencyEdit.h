@@ -22,7 +22,7 @@ class TCurrencyEdit : public QLineEdit {
   Q_OBJECT
 
  public:
-  TCurrencyEdit(QString displayFormat, const amount::NumberSymbols& symbols,
+  TCurrencyEdit(const QString& displayFormat, const amount::NumberSymbols& symbols,
                 QWidget* parent = nullptr);
 
   // The text as typed while it is edited and unconfirmed, else the stored amount; 0 for a field
@@ -65,8 +65,10 @@ class TCurrencyEdit : public QLineEdit {
   void ReportInvalidInput();
   void Abandon();
   void ForgetEdits();
+  void ShowStoredAmount();
+  void StepThroughHistory(std::vector<State>& from, std::vector<State>& to);
 
-  QString format_;
+  std::string format_;
   const amount::NumberSymbols& symbols_;
   double value_ = 0;
   bool hasValue_ = true;
