@@ -23,15 +23,17 @@ in_fresh() { as_root chroot "$fresh" env DEBIAN_FRONTEND=noninteractive "$@"; }
 in_fresh apt-get update -qq
 in_fresh apt-get install -y -qq /tmp/nvcalc.deb xvfb xauth xdotool >/dev/null
 in_fresh dpkg-query -W nvcalc
-in_fresh xvfb-run -a sh -c '
-  nvcalc & pid=$!
-  for _ in $(seq 1500); do
+# A first start on a fresh system may be slow (caches are built): allow two minutes.
+in_fresh xvfb-run -a -e /tmp/xvfb-errors.log sh -c '
+  started=$(date +%s)
+  nvcalc >/tmp/nvcalc.log 2>&1 & pid=$!
+  while [ $(($(date +%s) - started)) -lt 120 ]; do
     if xdotool search --onlyvisible --name "NV - Income Tax Calculator by Nelvar" >/dev/null 2>&1; then
-      echo "the installed calculator shows its window"
+      echo "the installed calculator shows its window after $(($(date +%s) - started)) s"
       kill $pid
       exit 0
     fi
-    kill -0 $pid 2>/dev/null || { echo "the installed calculator exited"; exit 1; }
-    sleep 0.02
+    kill -0 $pid 2>/dev/null || { echo "the installed calculator exited"; cat /tmp/nvcalc.log; exit 1; }
+    sleep 0.05
   done
-  echo "no window after 30 s"; kill $pid; exit 1'
+  echo "no window after 120 s"; cat /tmp/nvcalc.log /tmp/xvfb-errors.log; kill $pid; exit 1'
