@@ -9,10 +9,12 @@ bash "$ROOT_DIR/scripts/package.sh"
 deb=$(ls "$ROOT_DIR"/build-package/nvcalc_*.deb)
 fresh="$ROOT_DIR/build-package/fresh-debian"
 
+# Downloads get one more try after a pause: a passing network fault is no finding.
+again() { "$@" || { sleep 10; "$@"; }; }
+
 if [ ! -x "$fresh/usr/bin/apt-get" ]; then
-  rm -rf "$fresh"
-  as_root debootstrap --variant=minbase bookworm "$fresh" >"$fresh.log" 2>&1 ||
-    { tail -n 20 "$fresh.log"; exit 1; }
+  make_fresh() { as_root rm -rf "$fresh" && as_root debootstrap --variant=minbase bookworm "$fresh"; }
+  again make_fresh >"$fresh.log" 2>&1 || { tail -n 20 "$fresh.log"; exit 1; }
 fi
 as_root cp /etc/resolv.conf "$fresh/etc/resolv.conf"
 as_root cp "$deb" "$fresh/tmp/nvcalc.deb"
@@ -20,8 +22,8 @@ as_root mount -t proc proc "$fresh/proc"
 trap 'as_root umount "$fresh/proc"' EXIT
 
 in_fresh() { as_root chroot "$fresh" env DEBIAN_FRONTEND=noninteractive "$@"; }
-in_fresh apt-get update -qq
-in_fresh apt-get install -y -qq /tmp/nvcalc.deb xvfb xauth xdotool >/dev/null
+again in_fresh apt-get update -qq
+again in_fresh apt-get install -y -qq /tmp/nvcalc.deb xvfb xauth xdotool >/dev/null
 in_fresh dpkg-query -W nvcalc
 # A first start on a fresh system may be slow (caches are built): allow two minutes.
 in_fresh xvfb-run -a -e /tmp/xvfb-errors.log sh -c '
