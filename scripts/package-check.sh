@@ -21,11 +21,15 @@ as_root cp "$deb" "$fresh/tmp/nvcalc.deb"
 as_root mount -t proc proc "$fresh/proc"
 trap 'as_root umount "$fresh/proc"' EXIT
 
-in_fresh() { as_root chroot "$fresh" env DEBIAN_FRONTEND=noninteractive "$@"; }
+# The fresh system gets a clean environment: nothing of this shell's (QT_QPA_PLATFORM above all).
+in_fresh() {
+  as_root chroot "$fresh" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
+    DEBIAN_FRONTEND=noninteractive "$@"
+}
 again in_fresh apt-get update -qq
 again in_fresh apt-get install -y -qq /tmp/nvcalc.deb xvfb xauth xdotool >/dev/null
 in_fresh dpkg-query -W nvcalc
-# A first start on a fresh system may be slow (caches are built): allow two minutes.
+# Allow a slow first start on the fresh system.
 in_fresh xvfb-run -a -e /tmp/xvfb-errors.log sh -c '
   started=$(date +%s)
   nvcalc >/tmp/nvcalc.log 2>&1 & pid=$!
