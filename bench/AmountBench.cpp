@@ -6,23 +6,14 @@ namespace {
 
 const amount::NumberSymbols kSymbols{",", ".", 2};
 
-void BM_FormatAmountMoney(benchmark::State& state) {
-  double value = 2'155'002.475;
+void BM_FormatAmount(benchmark::State& state, double value, const char* format) {
   for (auto _ : state) {
     benchmark::DoNotOptimize(value);
-    benchmark::DoNotOptimize(amount::FormatAmount(value, ",0.00;(,0.00)", kSymbols));
+    benchmark::DoNotOptimize(amount::FormatAmount(value, format, kSymbols));
   }
 }
-BENCHMARK(BM_FormatAmountMoney);
-
-void BM_FormatAmountInteger(benchmark::State& state) {
-  double value = 123'456'789;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(value);
-    benchmark::DoNotOptimize(amount::FormatAmount(value, "#,##0;-#,##0;0", kSymbols));
-  }
-}
-BENCHMARK(BM_FormatAmountInteger);
+BENCHMARK_CAPTURE(BM_FormatAmount, Money, 2'155'002.475, ",0.00;(,0.00)");
+BENCHMARK_CAPTURE(BM_FormatAmount, Integer, 123'456'789.0, "#,##0;-#,##0;0");
 
 void BM_ReadAmount(benchmark::State& state) {
   const std::string text = "123,456,789.25";

@@ -72,10 +72,10 @@ QString TCurrencyEdit::Formatted() const {
 }
 
 void TCurrencyEdit::ShowText(const QString& text, int cursor) {
-  regrouping_ = true;
+  settingText_ = true;
   setText(text);
   setCursorPosition(cursor);
-  regrouping_ = false;
+  settingText_ = false;
   shown_ = {text, cursor};
 }
 
@@ -152,7 +152,7 @@ void TCurrencyEdit::TypeCharacters(const QString& typed) {
 }
 
 void TCurrencyEdit::OnTextEdited() {
-  if (regrouping_) return;
+  if (settingText_) return;
   undo_.push_back(shown_);
   redo_.clear();
 

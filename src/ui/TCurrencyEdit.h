@@ -79,5 +79,5 @@ class TCurrencyEdit : public QLineEdit {
   State shown_;
   std::vector<State> undo_;
   std::vector<State> redo_;
-  bool regrouping_ = false;
+  bool settingText_ = false;  // the program, not the user, is changing the text
 };
